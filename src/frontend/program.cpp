@@ -1,0 +1,22 @@
+#include "frontend/program.h"
+
+#include "frontend/command_line.h"
+#include "frontend/fatal_error.h"
+#include "frontend/module_dispatch.h"
+#include "frontend/option_table.h"
+
+namespace recpack {
+
+int runProgram(int count, const char* const* arguments)
+{
+    optionTable().clear();
+    try {
+        parseCommandLine(count, arguments);
+        runModule();
+    } catch (const RunEnded& ended) {
+        return ended.exitCode;
+    }
+    return 0;
+}
+
+}  // namespace recpack
