@@ -1,102 +1,138 @@
-// The file handling every module shares, run through each module: open failures, write and
-// read failures, and the guard that keeps an input from being emptied as its own output.
-#include "support/process_runner.h"
+// The copy and measuring routes of the file handling, driven directly so that each route,
+// the kernel's and the read/write fallbacks, is taken on purpose and its bytes checked.
+#include "packers/file_io.h"
 #include "support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <fcntl.h>
 #include <string>
-#include <vector>
+#include <thread>
+#include <unistd.h>
 
-namespace recpack::testing {
+namespace recpack {
 namespace {
 
-struct Module {
-    const char* type;
-    const char* inputOption;
-    std::vector<std::string> extra;
-};
+using testing::ScratchDir;
 
-std::vector<std::string> packArguments(const Module& module, const std::string& input, const std::string& output)
+std::string patterned(std::size_t size)
 {
-    std::vector<std::string> arguments = {"-type", module.type, module.inputOption, input, "-o", output};
-    arguments.insert(arguments.end(), module.extra.begin(), module.extra.end());
-    return arguments;
+    std::string data(size, '\0');
+    for (std::size_t i = 0; i < size; ++i) {
+        data[i] = static_cast<char>((i * 131 + i / 4099) & 0xFF);
+    }
+    return data;
 }
 
-class SharedFileHandling : public ::testing::TestWithParam<Module> {
-protected:
-    RunResult pack(const std::string& input, const std::string& output)
-    {
-        return run(packArguments(GetParam(), input, output), dir.path());
-    }
+InputFile openForReading(const std::string& path)
+{
+    return InputFile(::open(path.c_str(), O_RDONLY | O_CLOEXEC), path);
+}
 
-    void expectFailure(const RunResult& result, const std::string& message)
-    {
-        EXPECT_EQ(result.err, message + "\n");
-        EXPECT_EQ(result.out, "");
-        EXPECT_EQ(result.exitCode, 1);
-    }
+OutputFile openForWriting(const std::string& path, int extraFlags = 0)
+{
+    return OutputFile(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | extraFlags, 0644), path);
+}
 
+class CopyRoutes : public ::testing::TestWithParam<std::size_t> {};
+
+// Regular file to regular file: the kernel moves the bytes.
+TEST_P(CopyRoutes, FileToFileBehindAHeader)
+{
     ScratchDir dir;
-};
-
-TEST_P(SharedFileHandling, AMissingInputLeavesTheOutputEmpty)
-{
-    dir.write("out.rec", "old contents");
-    expectFailure(pack("missing.bin", "out.rec"), "Could not open file \"missing.bin\" for input.");
-    EXPECT_EQ(dir.read("out.rec"), "");
+    const std::string data = patterned(GetParam());
+    dir.write("in", data);
+    InputFile input = openForReading(dir / "in");
+    OutputFile output = openForWriting(dir / "out");
+    output.write("header");
+    copyToEnd(input, output);
+    output.close();
+    EXPECT_EQ(dir.read("out"), "header" + data);
 }
 
-TEST_P(SharedFileHandling, AnInputDirectoryCannotBeOpenedForInput)
+// An output opened for appending refuses to be spliced into: the bytes already in flight
+// are drained and the rest goes by read and write.
+TEST_P(CopyRoutes, IntoAnOutputThatDeclinesSplicing)
 {
-    std::filesystem::create_directory(dir / "folder");
-    expectFailure(pack("folder", "out.rec"), "Could not open file \"folder\" for input.");
-    EXPECT_EQ(dir.read("out.rec"), "");
+    ScratchDir dir;
+    const std::string data = patterned(GetParam());
+    dir.write("in", data);
+    InputFile input = openForReading(dir / "in");
+    OutputFile output = openForWriting(dir / "out", O_APPEND);
+    output.write("header");
+    copyToEnd(input, output);
+    output.close();
+    EXPECT_EQ(dir.read("out"), "header" + data);
 }
 
-TEST_P(SharedFileHandling, AnOutputThatCannotBeOpenedIsReportedFirst)
+// This process's environment cannot be spliced from: it is read by read().
+TEST(CopyRoutes, FromAnInputThatDeclinesSplicing)
 {
-    dir.write("in.bin", "data");
-    std::filesystem::create_directory(dir / "folder");
-    expectFailure(pack("in.bin", "nodir/out.rec"), "Could not open file \"nodir/out.rec\" for output.");
-    expectFailure(pack("missing.bin", "nodir/out.rec"), "Could not open file \"nodir/out.rec\" for output.");
-    expectFailure(pack("in.bin", "folder"), "Could not open file \"folder\" for output.");
-    EXPECT_FALSE(dir.exists("nodir"));
+    ScratchDir dir;
+    InputFile input = openForReading("/proc/self/environ");
+    OutputFile output = openForWriting(dir / "out");
+    copyToEnd(input, output);
+    output.close();
+    EXPECT_EQ(dir.read("out"), testing::readFile("/proc/self/environ"));
 }
 
-TEST_P(SharedFileHandling, AFullDeviceIsAWriteFailure)
+// A pipe as the input, fed by another thread.
+TEST_P(CopyRoutes, FromAPipe)
 {
-    dir.write("in.bin", std::string(100000, 'w'));
-    expectFailure(pack("in.bin", "/dev/full"), "Could not write file \"/dev/full\".");
+    ScratchDir dir;
+    const std::string data = patterned(GetParam());
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    std::thread writer([&] {
+        (void)!::write(fds[1], data.data(), data.size());
+        ::close(fds[1]);
+    });
+    InputFile input(fds[0], "pipe");
+    OutputFile output = openForWriting(dir / "out");
+    copyToEnd(input, output);
+    writer.join();
+    output.close();
+    EXPECT_EQ(dir.read("out"), data);
 }
 
-TEST_P(SharedFileHandling, AReadErrorIsAReadFailure)
-{
-    // Reading this process's memory from address 0 fails with an I/O error.
-    expectFailure(pack("/proc/self/mem", "out.rec"), "Could not read file \"/proc/self/mem\".");
-}
+INSTANTIATE_TEST_SUITE_P(Sizes, CopyRoutes, ::testing::Values(0, 1, 65280, 1048576, 2 * 1048576 + 13));
 
-TEST_P(SharedFileHandling, RefusesToPackAFileOntoItselfByAnyRoute)
+TEST(CopyAtMost, StopsAtTheLimitAndLeavesTheRest)
 {
-    const std::string original(70000, 'q');
-    dir.write("in.bin", original);
-    std::filesystem::create_hard_link(dir / "in.bin", dir / "hard.bin");
-    std::filesystem::create_symlink("in.bin", dir / "soft.bin");
-    for (const std::string& output : std::vector<std::string>{"in.bin", "./in.bin", "hard.bin", "soft.bin"}) {
-        SCOPED_TRACE(output);
-        expectFailure(pack("in.bin", output),
-                      "Input file \"in.bin\" and output file \"" + output + "\" are the same file.");
-        EXPECT_EQ(dir.read("in.bin"), original);
+    ScratchDir dir;
+    const std::string data = patterned(200000);
+    dir.write("in", data);
+    for (const int flags : {0, O_APPEND}) {
+        InputFile input = openForReading(dir / "in");
+        OutputFile output = openForWriting(dir / "out", flags);
+        EXPECT_EQ(copyAtMost(input, output, 150001), 150001U);
+        EXPECT_FALSE(atEnd(input));
+        output.close();
+        EXPECT_EQ(dir.read("out"), data.substr(0, 150001));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Modules, SharedFileHandling,
-                         ::testing::Values(Module{"midi", "-midFile", {"-name", "n"}},
-                                           Module{"wave", "-file", {}},
-                                           Module{"tips", "-content", {"-next", "n"}}),
-                         [](const auto& testCase) { return std::string(testCase.param.type); });
+TEST(MeasureToEnd, CountsEveryByteOrStopsPastTheLimit)
+{
+    ScratchDir dir;
+    dir.write("in", patterned(300000));
+    {
+        InputFile input = openForReading(dir / "in");
+        EXPECT_EQ(measureToEnd(input, 1000000), 300000U);
+        EXPECT_TRUE(atEnd(input));
+    }
+    {
+        InputFile input = openForReading(dir / "in");
+        EXPECT_EQ(measureToEnd(input, 299999), 300000U);
+    }
+    {
+        InputFile input = openForReading(dir / "in");
+        EXPECT_GT(measureToEnd(input, 1000), 1000U);
+    }
+    // An input that declines the kernel's route is counted by read().
+    InputFile environment = openForReading("/proc/self/environ");
+    EXPECT_EQ(measureToEnd(environment, 1000000), testing::readFile("/proc/self/environ").size());
+}
 
 }  // namespace
-}  // namespace recpack::testing
+}  // namespace recpack
