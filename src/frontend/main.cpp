@@ -12,11 +12,11 @@ namespace {
 // replaced by /dev/full so that a help screen still fails as a failed write.
 void occupyClosedStandardStreams()
 {
-    const char* const stand_ins[] = {"/dev/null", "/dev/full", "/dev/null"};
+    const char* const standIns[] = {"/dev/null", "/dev/full", "/dev/null"};
     const int modes[] = {O_RDONLY, O_WRONLY, O_WRONLY};
     for (int fd = 0; fd <= 2; ++fd) {
         if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
-            const int opened = ::open(stand_ins[fd], modes[fd]);
+            const int opened = ::open(standIns[fd], modes[fd]);
             if (opened != fd && opened >= 0) {
                 ::close(opened);
             }

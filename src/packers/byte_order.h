@@ -15,7 +15,6 @@ namespace recpack {
 template <std::size_t Width> class BigEndian {
 public:
     constexpr BigEndian() = default;
-    constexpr BigEndian(std::uint32_t value) { *this = value; }  // NOLINT(google-explicit-constructor)
 
     constexpr BigEndian& operator=(std::uint32_t value)
     {
@@ -42,7 +41,6 @@ private:
 template <std::size_t Width> class LittleEndian {
 public:
     constexpr LittleEndian() = default;
-    constexpr LittleEndian(std::uint32_t value) { *this = value; }  // NOLINT(google-explicit-constructor)
 
     constexpr LittleEndian& operator=(std::uint32_t value)
     {

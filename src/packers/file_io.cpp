@@ -16,11 +16,11 @@ namespace recpack {
 namespace {
 
 // Used only where the kernel cannot move the bytes itself; its pages are touched only then.
-constexpr std::size_t kCopyBufferSize = 128 * 1024;
+constexpr std::size_t kCopyBufferSize = std::size_t{128} * 1024;
 char copyBuffer[kCopyBufferSize];
 
 // How much one kernel transfer may move; the pipe between input and output holds this much.
-constexpr std::size_t kSpliceChunk = 1024 * 1024;
+constexpr std::size_t kSpliceChunk = std::size_t{1024} * 1024;
 
 // Whether the kernel moved the bytes, or declined and the caller must move them itself.
 enum class Route { done, fallBack };
@@ -230,10 +230,10 @@ void OutputFile::write(std::string_view bytes)
 
 void OutputFile::close()
 {
-    const int fd = fd_;
+    const int descriptor = fd_;
     fd_ = -1;
     // On Linux the descriptor is released even when close reports EINTR.
-    if (::close(fd) != 0 && errno != EINTR) {
+    if (::close(descriptor) != 0 && errno != EINTR) {
         fatalError(messages::cannotWrite(path_));
     }
 }

@@ -1,6 +1,7 @@
 #include "packers/tips_page_record.h"
 
 #include <array>
+#include <numeric>
 
 namespace recpack {
 namespace {
@@ -15,10 +16,10 @@ struct StoredString {
 std::array<StoredString, 4> storedStrings(const TipsPage& page)
 {
     return {{
-        {page.next, tipsFlags::hasNext, &TipsPageHeader::nextOffset},
-        {page.prev, tipsFlags::hasPrev, &TipsPageHeader::prevOffset},
-        {page.status, tipsFlags::hasStatus, &TipsPageHeader::statusOffset},
-        {page.menu, tipsFlags::hasMenu, &TipsPageHeader::menuOffset},
+        {page.next, tips_flags::hasNext, &TipsPageHeader::nextOffset},
+        {page.prev, tips_flags::hasPrev, &TipsPageHeader::prevOffset},
+        {page.status, tips_flags::hasStatus, &TipsPageHeader::statusOffset},
+        {page.menu, tips_flags::hasMenu, &TipsPageHeader::menuOffset},
     }};
 }
 
@@ -26,13 +27,11 @@ std::array<StoredString, 4> storedStrings(const TipsPage& page)
 
 std::uint64_t stringAreaLength(const TipsPage& page)
 {
-    std::uint64_t length = 0;
-    for (const StoredString& stored : storedStrings(page)) {
-        if (!stored.text.empty()) {
-            length += stored.text.size() + 1;
-        }
-    }
-    return length;
+    const auto strings = storedStrings(page);
+    return std::accumulate(strings.begin(), strings.end(), std::uint64_t{0},
+                           [](std::uint64_t length, const StoredString& stored) {
+                               return stored.text.empty() ? length : length + stored.text.size() + 1;
+                           });
 }
 
 TipsPageHeader buildTipsPageHeader(const TipsPage& page)
@@ -47,13 +46,13 @@ TipsPageHeader buildTipsPageHeader(const TipsPage& page)
         }
     }
     if (!page.done.empty()) {
-        header.flags |= tipsFlags::hasDone;
+        header.flags |= tips_flags::hasDone;
     }
     if (!page.nav.empty()) {
-        header.flags |= tipsFlags::hasNav;
+        header.flags |= tips_flags::hasNav;
     }
     if (!page.base.empty()) {
-        header.flags |= tipsFlags::hasBase;
+        header.flags |= tips_flags::hasBase;
     }
     header.stringAreaLength = offset;
     return header;

@@ -22,7 +22,7 @@ struct TipsPageHeader {
 };
 static_assert(sizeof(TipsPageHeader) == 12);
 
-namespace tipsFlags {
+namespace tips_flags {
 inline constexpr std::uint8_t hasNext = 0x80;
 inline constexpr std::uint8_t hasPrev = 0x40;
 inline constexpr std::uint8_t hasStatus = 0x20;
@@ -30,7 +30,7 @@ inline constexpr std::uint8_t hasMenu = 0x10;
 inline constexpr std::uint8_t hasDone = 0x08;
 inline constexpr std::uint8_t hasNav = 0x04;
 inline constexpr std::uint8_t hasBase = 0x02;
-}  // namespace tipsFlags
+}  // namespace tips_flags
 
 inline constexpr std::uint64_t kMaxStringAreaBytes = 65535;
 

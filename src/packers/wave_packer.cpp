@@ -17,7 +17,7 @@ namespace {
 
 // Header and record list are staged here and written in as few writes as their size allows,
 // in constant memory whatever the number of records.
-constexpr std::size_t kStagingBytes = 64 * 1024;
+constexpr std::size_t kStagingBytes = std::size_t{64} * 1024;
 
 void writeHeaderAndRecordList(OutputFile& output, const SoundDatabaseHeader& header, std::uint32_t records)
 {

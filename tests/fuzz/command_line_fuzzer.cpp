@@ -9,6 +9,7 @@
 // scratch directory is removed when the fuzzer exits.
 #include "frontend/program.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -72,9 +73,7 @@ std::vector<std::string> argumentsFrom(const std::uint8_t* data, std::size_t siz
             const auto index = token.size() > 1 ? static_cast<unsigned char>(token[1]) : 0U;
             token = kWords[index % kWords.size()];
         } else {
-            for (char& c : token) {
-                c = c == '/' ? '_' : c;
-            }
+            std::replace(token.begin(), token.end(), '/', '_');
         }
         arguments.push_back(std::move(token));
         if (end == std::string_view::npos) {
@@ -116,11 +115,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const bool ignoringFileSizeSignal = std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
     (void)ignoringFileSizeSignal;
     const std::vector<std::string> arguments = argumentsFrom(data, size);
-    std::vector<const char*> argv;
-    argv.reserve(arguments.size());
-    for (const std::string& argument : arguments) {
-        argv.push_back(argument.c_str());
-    }
+    std::vector<const char*> argv(arguments.size());
+    std::transform(arguments.begin(), arguments.end(), argv.begin(),
+                   [](const std::string& argument) { return argument.c_str(); });
     const int exitCode = recpack::runProgram(static_cast<int>(argv.size()), argv.data());
     if (exitCode != 0 && exitCode != 1) {
         std::abort();
