@@ -129,6 +129,15 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{{"-bogus", "1", "-type", "wave", "-file", "w.wav"},
                   "Argument -o is required, but was not given."}));
 
+TEST(FrontEndErrors, EchoAHundredThousandByteArgumentWhole)
+{
+    ScratchDir dir;
+    const std::string value(100000, 'v');
+    const RunResult result = run({"-type", value}, dir.path());
+    EXPECT_EQ(result.err, "Unknown type parameter " + value + ".\n");
+    EXPECT_EQ(result.exitCode, 1);
+}
+
 TEST(HelpScreens, AFailedWriteIsReportedWithExitOne)
 {
     ScratchDir dir;

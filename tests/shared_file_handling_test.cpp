@@ -66,6 +66,14 @@ TEST_P(SharedFileHandling, AnOutputThatCannotBeOpenedIsReportedFirst)
     EXPECT_FALSE(dir.exists("nodir"));
 }
 
+TEST_P(SharedFileHandling, EmptyPathsCannotBeOpened)
+{
+    dir.write("in.bin", "data");
+    expectFailure(pack("in.bin", ""), "Could not open file \"\" for output.");
+    expectFailure(pack("", "out.rec"), "Could not open file \"\" for input.");
+    EXPECT_EQ(dir.read("out.rec"), "");
+}
+
 TEST_P(SharedFileHandling, AFullDeviceIsAWriteFailure)
 {
     dir.write("in.bin", std::string(100000, 'w'));
