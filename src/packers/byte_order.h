@@ -6,6 +6,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <type_traits>
 #include <string>
 #include <string_view>
 
@@ -75,6 +77,15 @@ static_assert(sizeof(u16le) == 2);
 template <typename Record> std::string_view bytesOf(const Record& record)
 {
     return {reinterpret_cast<const char*>(&record), sizeof(Record)};
+}
+
+// A record type read back from its bytes; bytes must point at sizeof(Record) bytes at least.
+template <typename Record> Record recordFrom(const char* bytes)
+{
+    static_assert(std::is_trivially_copyable_v<Record>);
+    Record result;
+    std::memcpy(&result, bytes, sizeof(Record));
+    return result;
 }
 
 }  // namespace recpack
