@@ -22,6 +22,7 @@ namespace {
 constexpr std::string_view kRecordOption = "-record";
 constexpr std::string_view kExtractOption = "-extract";
 constexpr std::string_view kFormatOption = "-format";
+constexpr std::size_t kOutputBufferBytes = std::size_t{64} * 1024;
 
 constexpr std::string_view kHelp =
     "recpack-inspect: read a record back, check it and extract the file it wraps\n"
@@ -117,7 +118,21 @@ void inspectRecord()
     if (hasOption(kExtractOption)) {
         extractContent(record, inspection.contentOffset);
     }
-    writeStandardOutput(format == "json" ? inspection.report.toJson() : inspection.report.toText());
+    std::string buffer;
+    const Write write = [&buffer](std::string_view piece) {
+        buffer.append(piece);
+        if (buffer.size() >= kOutputBufferBytes) {
+            writeStandardOutput(buffer);
+            buffer.clear();
+        }
+    };
+    if (format == "json") {
+        inspection.report.writeJson(write);
+        write("\n");
+    } else {
+        inspection.report.writeText(write);
+    }
+    writeStandardOutput(buffer);
 }
 
 }  // namespace

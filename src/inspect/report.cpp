@@ -190,8 +190,42 @@ std::string Node::leafText() const
     }
 }
 
-void Node::collectLines(const std::string& path, std::vector<std::pair<std::string, std::string>>& lines) const
+Node Node::table(std::vector<Column> columns, std::uint64_t rows, RowSource source)
 {
+    Node node(Kind::table);
+    node.columns_ = std::move(columns);
+    node.number_ = rows;
+    node.rows_ = std::move(source);
+    return node;
+}
+
+std::size_t Node::widestPath(std::size_t prefix) const
+{
+    std::size_t widest = prefix;
+    if (kind_ == Kind::object) {
+        for (const auto& [key, member] : members_) {
+            widest = std::max(widest, member.widestPath(prefix + (prefix > 0 ? 1 : 0) + key.size()));
+        }
+    } else if (kind_ == Kind::array) {
+        for (std::size_t i = 0; i < items_.size(); ++i) {
+            widest = std::max(widest, items_[i].widestPath(prefix + std::to_string(i).size() + 2));
+        }
+    } else if (kind_ == Kind::table && number_ > 0) {
+        for (const Column& column : columns_) {
+            widest = std::max(widest, prefix + std::to_string(number_ - 1).size() + 3 + column.name.size());
+        }
+    }
+    return widest;
+}
+
+void Node::writeLines(const std::string& path, std::size_t width, const Write& write) const
+{
+    const auto line = [&](const std::string& at, const std::string& value) {
+        write(at);
+        write(std::string(width + 2 - at.size(), ' '));
+        write(value);
+        write("\n");
+    };
     if (kind_ == Kind::object) {
         for (const auto& [key, member] : members_) {
             std::string memberPath = path;
@@ -199,84 +233,93 @@ void Node::collectLines(const std::string& path, std::vector<std::pair<std::stri
                 memberPath += '.';
             }
             memberPath += key;
-            member.collectLines(memberPath, lines);
+            member.writeLines(memberPath, width, write);
         }
     } else if (kind_ == Kind::array) {
         for (std::size_t i = 0; i < items_.size(); ++i) {
-            items_[i].collectLines(path + "[" + std::to_string(i) + "]", lines);
+            items_[i].writeLines(path + "[" + std::to_string(i) + "]", width, write);
         }
+    } else if (kind_ == Kind::table) {
+        std::uint64_t row = 0;
+        rows_([&](const std::vector<std::uint64_t>& values) {
+            const std::string rowPath = path + "[" + std::to_string(row++) + "].";
+            for (std::size_t c = 0; c < columns_.size(); ++c) {
+                const Node value = columns_[c].hexDigits > 0 ? Node::hex(values[c], columns_[c].hexDigits)
+                                                             : Node::number(values[c]);
+                line(rowPath + columns_[c].name, value.leafText());
+            }
+        });
     } else {
-        lines.emplace_back(path, leafText());
+        line(path, leafText());
     }
 }
 
-std::string Node::toText() const
+void Node::writeText(const Write& write) const
 {
-    std::vector<std::pair<std::string, std::string>> lines;
-    collectLines("", lines);
-    std::size_t width = 0;
-    for (const auto& line : lines) {
-        width = std::max(width, line.first.size());
-    }
-    std::string out;
-    for (const auto& [path, value] : lines) {
-        out += path;
-        out.append(width + 2 - path.size(), ' ');
-        out += value;
-        out += '\n';
-    }
-    return out;
+    writeLines("", widestPath(0), write);
 }
 
-void Node::writeJson(std::string& out) const
+void Node::writeJson(const Write& write) const
 {
+    std::string piece;
     switch (kind_) {
     case Kind::number:
     case Kind::hex:
-        out += std::to_string(number_);
+        write(std::to_string(number_));
         break;
     case Kind::text:
-        writeJsonString(out, bytes_);
+        writeJsonString(piece, bytes_);
+        write(piece);
         break;
     case Kind::date:
-        out += "{\"raw\": " + std::to_string(number_) + ", \"utc\": ";
-        writeJsonString(out, utcTimeOf(static_cast<std::uint32_t>(number_)));
-        out += "}";
+        piece = "{\"raw\": " + std::to_string(number_) + ", \"utc\": ";
+        writeJsonString(piece, utcTimeOf(static_cast<std::uint32_t>(number_)));
+        write(piece + "}");
         break;
     case Kind::flags:
-        out += "{\"value\": " + std::to_string(number_) + ", \"set\": [";
+        piece = "{\"value\": " + std::to_string(number_) + ", \"set\": [";
         for (std::size_t i = 0; i < names_.size(); ++i) {
-            out += i > 0 ? ", " : "";
-            writeJsonString(out, names_[i]);
+            piece += i > 0 ? ", " : "";
+            writeJsonString(piece, names_[i]);
         }
-        out += "]}";
+        write(piece + "]}");
         break;
     case Kind::object:
-        out += "{";
+        write("{");
         for (std::size_t i = 0; i < members_.size(); ++i) {
-            out += i > 0 ? ", " : "";
-            writeJsonString(out, members_[i].first);
-            out += ": ";
-            members_[i].second.writeJson(out);
+            piece.clear();
+            piece += i > 0 ? ", " : "";
+            writeJsonString(piece, members_[i].first);
+            write(piece + ": ");
+            members_[i].second.writeJson(write);
         }
-        out += "}";
+        write("}");
         break;
     case Kind::array:
-        out += "[";
+        write("[");
         for (std::size_t i = 0; i < items_.size(); ++i) {
-            out += i > 0 ? ", " : "";
-            items_[i].writeJson(out);
+            write(i > 0 ? ", " : "");
+            items_[i].writeJson(write);
         }
-        out += "]";
+        write("]");
+        break;
+    case Kind::table: {
+        write("[");
+        bool first = true;
+        rows_([&](const std::vector<std::uint64_t>& values) {
+            std::string row = first ? "{" : ", {";
+            first = false;
+            for (std::size_t c = 0; c < columns_.size(); ++c) {
+                row += c > 0 ? ", " : "";
+                writeJsonString(row, columns_[c].name);
+                row += ": " + std::to_string(values[c]);
+            }
+            write(row + "}");
+        });
+        write("]");
         break;
     }
-}
-
-std::string Node::toJson() const
-{
-    std::string out;
-    writeJson(out);
-    return out + "\n";
+    }
 }
 
 }  // namespace recpack::inspect

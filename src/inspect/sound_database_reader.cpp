@@ -1,10 +1,15 @@
 #include "inspect/sound_database_reader.h"
 
+#include "frontend/fatal_error.h"
 #include "frontend/messages.h"
 #include "packers/sound_database.h"
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstddef>
+#include <unistd.h>
+#include <vector>
 
 namespace recpack::inspect {
 namespace {
@@ -56,6 +61,51 @@ Node headerReport(const SoundDatabaseHeader& header)
     return report;
 }
 
+// Calls visit(index, fileOffset, entry) for each entry of the record list, read in blocks
+// straight from the file, so that the list is never held whole.
+template <typename Visit>
+void forEachEntry(int fd, const std::string& path, std::uint32_t records, const Visit& visit)
+{
+    std::array<char, sizeof(RecordListEntry) * 4096> block{};
+    std::uint32_t index = 0;
+    while (index < records) {
+        const std::uint64_t at = sizeof(SoundDatabaseHeader) + std::uint64_t{sizeof(RecordListEntry)} * index;
+        const std::size_t want = std::min<std::size_t>(block.size(), std::size_t{records - index} * sizeof(RecordListEntry));
+        std::size_t filled = 0;
+        while (filled < want) {
+            const ssize_t got = ::pread(fd, block.data() + filled, want - filled, static_cast<off_t>(at + filled));
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            if (got <= 0) {
+                fatalError(messages::cannotRead(path));
+            }
+            filled += static_cast<std::size_t>(got);
+        }
+        for (std::size_t used = 0; used < filled; used += sizeof(RecordListEntry), ++index) {
+            visit(index, at + used, recordFrom<RecordListEntry>(block.data() + used));
+        }
+    }
+}
+
+// The record list as table rows: each entry with the length up to the next entry's data.
+RowSource recordRows(int fd, std::string path, std::uint32_t records, std::uint64_t fileSize)
+{
+    return [fd, path = std::move(path), records, fileSize](const auto& emit) {
+        std::vector<std::uint64_t> row;
+        forEachEntry(fd, path, records, [&](std::uint32_t index, std::uint64_t, const RecordListEntry& entry) {
+            const std::uint64_t offset = entry.dataOffset.value();
+            if (index > 0) {
+                row[3] = offset - row[0];
+                emit(row);
+            }
+            row = {offset, entry.attributes, entry.uniqueId.value(), 0};
+        });
+        row[3] = fileSize - row[0];
+        emit(row);
+    };
+}
+
 }  // namespace
 
 Inspection inspectSoundDatabase(InputFile& record, std::uint64_t fileSize)
@@ -72,48 +122,25 @@ Inspection inspectSoundDatabase(InputFile& record, std::uint64_t fileSize)
     if (listEnd > fileSize) {
         recordFault(record, fault::listPastEnd(records, listEnd, fileSize));
     }
+    std::uint64_t previousOffset = 0;
+    forEachEntry(record.fd(), record.path(), records,
+                 [&](std::uint32_t index, std::uint64_t at, const RecordListEntry& entry) {
+                     const std::uint64_t offset = entry.dataOffset.value();
+                     if (index == 0 && offset != listEnd) {
+                         recordFault(record, fault::recordCountMismatch(records, offset, listEnd));
+                     }
+                     if (offset < previousOffset) {
+                         recordFault(record, fault::entryOutOfOrder(index, at, offset, previousOffset));
+                     }
+                     if (offset > fileSize) {
+                         recordFault(record, fault::entryPastEnd(index, at, offset, fileSize));
+                     }
+                     previousOffset = offset;
+                 });
 
     Node report = headerReport(header);
-    Node& list = report.add("records", Node::array());
-    // The list is read in blocks.
-    std::array<char, sizeof(RecordListEntry) * 4096> block{};
-    std::size_t blockFill = 0;
-    std::size_t blockAt = 0;
-    // An entry's length needs the next entry's offset, so each is added one step late.
-    Node pending = Node::object();
-    std::uint64_t previousOffset = 0;
-    for (std::uint32_t i = 0; i < records; ++i) {
-        if (blockAt == blockFill) {
-            const std::string bytes = readUpTo(record, std::min<std::uint64_t>(block.size(), (records - i) * 8ULL));
-            std::copy(bytes.begin(), bytes.end(), block.begin());
-            blockFill = bytes.size();
-            blockAt = 0;
-        }
-        const auto entry = recordFrom<RecordListEntry>(block.data() + blockAt);
-        blockAt += sizeof(RecordListEntry);
-        const std::uint64_t at = sizeof(SoundDatabaseHeader) + std::uint64_t{sizeof(RecordListEntry)} * i;
-        const std::uint64_t offset = entry.dataOffset.value();
-        if (i == 0 && offset != listEnd) {
-            recordFault(record, fault::recordCountMismatch(records, offset, listEnd));
-        }
-        if (offset < previousOffset) {
-            recordFault(record, fault::entryOutOfOrder(i, at, offset, previousOffset));
-        }
-        if (offset > fileSize) {
-            recordFault(record, fault::entryPastEnd(i, at, offset, fileSize));
-        }
-        if (i > 0) {
-            pending.add("length", Node::number(offset - previousOffset));
-            list.append(std::move(pending));
-            pending = Node::object();
-        }
-        pending.add("dataOffset", Node::number(offset));
-        pending.add("attributes", Node::hex(entry.attributes, 2));
-        pending.add("uniqueId", Node::hex(entry.uniqueId.value(), 6));
-        previousOffset = offset;
-    }
-    pending.add("length", Node::number(fileSize - previousOffset));
-    list.append(std::move(pending));
+    report.add("records", Node::table({{"dataOffset", 0}, {"attributes", 2}, {"uniqueId", 6}, {"length", 0}}, records,
+                                      recordRows(record.fd(), record.path(), records, fileSize)));
     addContent(report, listEnd, fileSize);
     return {std::move(report), listEnd};
 }
