@@ -49,6 +49,15 @@ TEST_P(SharedFileHandling, AMissingInputLeavesTheOutputEmpty)
     EXPECT_EQ(dir.read("out.rec"), "");
 }
 
+TEST_P(SharedFileHandling, AnErrorLineNeverLandsInTheOutputWhenStandardErrorIsClosed)
+{
+    RunOptions options;
+    options.closeStderr = true;
+    const RunResult result = run(packArguments(GetParam(), "missing.bin", "out.rec"), dir.path(), options);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(dir.read("out.rec"), "");
+}
+
 TEST_P(SharedFileHandling, AnInputDirectoryCannotBeOpenedForInput)
 {
     std::filesystem::create_directory(dir / "folder");

@@ -32,7 +32,11 @@ void makePipe(int fds[2])
     } else {
         ::dup2(out, 1);
     }
-    ::dup2(err, 2);
+    if (options.closeStderr) {
+        ::close(2);
+    } else {
+        ::dup2(err, 2);
+    }
     if (::chdir(workDir.c_str()) != 0) {
         ::_exit(127);
     }

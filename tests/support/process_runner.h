@@ -20,6 +20,7 @@ struct RunOptions {
     std::string stdinBytes;        // fed through a pipe
     std::string stdoutPath;        // when set, standard output goes to this file and out stays empty
     bool closeStdout = false;      // start the program with standard output closed
+    bool closeStderr = false;      // start the program with standard error closed
     std::string executable;        // another program than recpack, such as recpack-inspect
     std::size_t maxOutBytes = SIZE_MAX;  // keep only this much of standard output, count the rest
 };
