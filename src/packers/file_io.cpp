@@ -320,6 +320,15 @@ std::uint64_t measureToEnd(InputFile& input, std::uint64_t limit)
     return size;
 }
 
+std::uint64_t statedSize(const InputFile& input)
+{
+    struct stat status {};
+    if (::fstat(input.fd(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        return 0;
+    }
+    return static_cast<std::uint64_t>(status.st_size);
+}
+
 bool atEnd(InputFile& input)
 {
     char probe = 0;

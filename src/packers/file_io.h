@@ -68,6 +68,8 @@ std::uint64_t copyAtMost(InputFile& input, OutputFile& output, std::uint64_t lim
 // Reads the input to its end and returns its length, or stops and returns as soon as the
 // count exceeds limit.
 std::uint64_t measureToEnd(InputFile& input, std::uint64_t limit);
+// The size the file system gives for a regular file; 0 for anything else.
+std::uint64_t statedSize(const InputFile& input);
 // True when the input has no byte left.
 bool atEnd(InputFile& input);
 

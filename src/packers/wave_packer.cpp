@@ -55,7 +55,10 @@ void packWave()
     OutputFile output = openOutputFile(outputPath);
     InputFile firstPass = openInputFile(inputPath);
     const std::int64_t now = currentTime();
-    const std::uint64_t size = measureToEnd(firstPass, kMaxWaveInputBytes);
+    // The size that goes into the header is always measured by reading; a file that the file
+    // system already states too large is refused without reading gigabytes first.
+    const std::uint64_t size =
+        statedSize(firstPass) > kMaxWaveInputBytes ? statedSize(firstPass) : measureToEnd(firstPass, kMaxWaveInputBytes);
     if (size > kMaxWaveInputBytes) {
         fatalError(messages::fileTooLarge(inputPath, kMaxWaveInputBytes));
     }
