@@ -23,4 +23,14 @@ void endRun(int exitCode)
     throw RunEnded{exitCode};
 }
 
+int runToExitCode(const std::function<void()>& run)
+{
+    try {
+        run();
+    } catch (const RunEnded& ended) {
+        return ended.exitCode;
+    }
+    return 0;
+}
+
 }  // namespace recpack

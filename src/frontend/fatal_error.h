@@ -1,12 +1,13 @@
-// How a run ends before its packer returns: fatalError for every failure, endRun after a help
-// screen. Both unwind to runProgram, which turns the exit code into the process's.
+// How a run ends early: fatalError for every failure, endRun after a help screen. Both unwind
+// to runToExitCode, which turns the way the run ended into its exit code.
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 namespace recpack {
 
-// Thrown to end the run; carries the exit code. Only runProgram catches it.
+// Thrown to end the run; carries the exit code. Only runToExitCode catches it.
 struct RunEnded {
     int exitCode;
 };
@@ -16,5 +17,8 @@ struct RunEnded {
 
 // Ends the run with the given exit code, writing nothing.
 [[noreturn]] void endRun(int exitCode);
+
+// Runs a whole run: 0 when it returns, otherwise the code it ended with.
+int runToExitCode(const std::function<void()>& run);
 
 }  // namespace recpack

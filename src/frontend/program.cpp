@@ -10,13 +10,10 @@ namespace recpack {
 int runProgram(int count, const char* const* arguments)
 {
     optionTable().clear();
-    try {
+    return runToExitCode([&] {
         parseCommandLine(count, arguments);
         runModule();
-    } catch (const RunEnded& ended) {
-        return ended.exitCode;
-    }
-    return 0;
+    });
 }
 
 }  // namespace recpack

@@ -140,13 +140,10 @@ void inspectRecord()
 int runInspect(int count, const char* const* arguments)
 {
     optionTable().clear();
-    try {
+    return runToExitCode([&] {
         parseInspectCommandLine(count, arguments);
         inspectRecord();
-    } catch (const RunEnded& ended) {
-        return ended.exitCode;
-    }
-    return 0;
+    });
 }
 
 }  // namespace recpack::inspect

@@ -57,8 +57,10 @@ void packWave()
     const std::int64_t now = currentTime();
     // The size that goes into the header is always measured by reading; a file that the file
     // system already states too large is refused without reading gigabytes first.
-    const std::uint64_t size =
-        statedSize(firstPass) > kMaxWaveInputBytes ? statedSize(firstPass) : measureToEnd(firstPass, kMaxWaveInputBytes);
+    if (statedSize(firstPass) > kMaxWaveInputBytes) {
+        fatalError(messages::fileTooLarge(inputPath, kMaxWaveInputBytes));
+    }
+    const std::uint64_t size = measureToEnd(firstPass, kMaxWaveInputBytes);
     if (size > kMaxWaveInputBytes) {
         fatalError(messages::fileTooLarge(inputPath, kMaxWaveInputBytes));
     }
